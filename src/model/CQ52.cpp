@@ -63,8 +63,8 @@ bool CQ52::EstDernierTir(std::int32_t index) const
 
 bool CQ52::TirAutoEnchaine(std::int32_t index) const
 {
-    return DansTable(index) && static_cast<std::uint32_t>(index) < GetNbTirs() && !Tir(index).Inactif &&
-           !Tir(index).Manuel;
+    // Active records form a prefix, so an active index is below the count.
+    return DansTable(index) && !Tir(index).Inactif && !Tir(index).Manuel;
 }
 
 bool CQ52::NumeroVoieValide(std::int32_t voie)

@@ -105,9 +105,8 @@ CodeRetour CQ52::VerifTir(std::int32_t index, std::int32_t& indexConcerne)
         indexConcerne = NbTirMax - 1;
         return Erreur(ErrIndexHorsTable);
     }
-    const auto n = static_cast<std::int32_t>(GetNbTirs());
     if (Tir(index).Inactif) {
-        indexConcerne = n - 1;
+        indexConcerne = static_cast<std::int32_t>(GetNbTirs()) - 1;
         return Erreur(ErrTirInactif);
     }
     const UnTir& tir = Tir(index);
@@ -131,7 +130,7 @@ CodeRetour CQ52::VerifTir(std::int32_t index, std::int32_t& indexConcerne)
     if (TirAutoEnchaine(index) &&
         ArrondiDixieme(tir.RetardAbsolu - Tir(index - 1).RetardAbsolu) != ArrondiDixieme(tir.Retard))
         return Erreur(ErrRetardIncoherent);
-    for (std::int32_t k = 0; k < n; ++k) {
+    for (std::int32_t k = 0; k < NbTirMax && !Tir(k).Inactif; ++k) {
         if (k != index && Tir(k).Voie == tir.Voie) {
             indexConcerne = k;
             return Erreur(ErrVoieDejaUtilisee);
