@@ -80,6 +80,7 @@ public:
     CodeRetour SupprTir(std::int32_t index);
     CodeRetour VerifTir(std::int32_t index, std::int32_t& indexConcerne);
 
+    const std::array<std::int32_t, NbVoieSecours>& VoiesDeSecours() const { return VoiesSecours; }
     // Read-only view of a record, for writers and tests; index must be valid.
     const UnTir& Tir(std::int32_t index) const { return Tirs[static_cast<std::size_t>(index)]; }
 

@@ -53,3 +53,35 @@ std::string SecondToString(double secondes, char separateurDecimal)
 }
 
 } // namespace Zent
+
+#include <charconv>
+
+namespace Zent {
+
+std::string TexteDecimal(double valeur, char separateurDecimal)
+{
+    if (valeur == 0.0)
+        return "0"; // also for -0
+    if (!std::isfinite(valeur))
+        return std::string();
+    char tampon[400];
+    auto r = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::general, 15);
+    std::string texte(tampon, r.ptr);
+    if (texte.find('e') != std::string::npos) {
+        // Very large or very small: fixed notation, then trailing zeros cut.
+        r = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, 15);
+        texte.assign(tampon, r.ptr);
+        if (texte.find('.') != std::string::npos) {
+            while (texte.back() == '0')
+                texte.pop_back();
+            if (texte.back() == '.')
+                texte.pop_back();
+        }
+    }
+    for (char& c : texte)
+        if (c == '.')
+            c = separateurDecimal;
+    return texte;
+}
+
+} // namespace Zent

@@ -18,3 +18,11 @@ double ArrondiDixieme(double x);
 std::string SecondToString(double secondes, char separateurDecimal);
 
 } // namespace Zent
+
+namespace Zent {
+
+// Shortest decimal text of a value, up to 15 significant digits, no
+// exponent, no trailing zeros, with the given decimal separator.
+std::string TexteDecimal(double valeur, char separateurDecimal);
+
+} // namespace Zent
