@@ -5,7 +5,7 @@ set -euo pipefail
 
 zentora_paquets=(
   cmake g++ make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
 )
 
 zentora_installe_paquets() {
