@@ -7,11 +7,17 @@
 #include "ui/core/TTabGestTempsTirZent.h"
 
 #include <array>
+#include <istream>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace Zent {
+
+namespace Fichier {
+struct ProgrammeLu;
+enum class ErreurLecture;
+} // namespace Fichier
 
 class TFenetreEnfant;
 
@@ -113,6 +119,8 @@ public:
     void TableauOnChange();
     bool EcritureFichier();
     bool LectureFichier(const std::string& chemin);
+    // The same from any byte stream (the fuzzer feeds it directly).
+    bool LectureFlux(std::istream& flux);
 
     // Verification
     void VerificationProgramme();
@@ -156,6 +164,7 @@ private:
     void PriseEnCompteSecours();
     void AjouteOngletSorties();
     void Erreur(const std::string& texte);
+    bool AppliqueLecture(Fichier::ErreurLecture erreur, Fichier::ProgrammeLu& lu);
 
     Messages& Msg;
     Sons& Sonore;

@@ -64,6 +64,18 @@ bool TFenetreEnfant::LectureFichier(const std::string& chemin)
 {
     Fichier::ProgrammeLu lu;
     const Fichier::ErreurLecture erreur = Fichier::LitFichierProgramme(chemin, lu);
+    return AppliqueLecture(erreur, lu);
+}
+
+bool TFenetreEnfant::LectureFlux(std::istream& flux)
+{
+    Fichier::ProgrammeLu lu;
+    const Fichier::ErreurLecture erreur = Fichier::LitProgramme(flux, lu);
+    return AppliqueLecture(erreur, lu);
+}
+
+bool TFenetreEnfant::AppliqueLecture(Fichier::ErreurLecture erreur, Fichier::ProgrammeLu& lu)
+{
     const auto echec = [this](const std::string& texte) {
         Erreur(texte);
         Modifie = false; // closing the refused window asks nothing
