@@ -6,6 +6,7 @@ set -euo pipefail
 zentora_paquets=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
 )
 
 zentora_installe_paquets() {

@@ -315,6 +315,7 @@ void TFenetreEnfant::Annuler()
         EcritChampSecours(k);
     Etat = 2;
     MiseAJourCommandesAnnulation();
+    TableauOnChange(); // the program differs from what was saved
 }
 
 void TFenetreEnfant::Refaire()
@@ -330,6 +331,7 @@ void TFenetreEnfant::Refaire()
         EcritChampSecours(k);
     Etat = 1;
     MiseAJourCommandesAnnulation();
+    TableauOnChange();
 }
 
 // ---- Window events -----------------------------------------------------------

@@ -406,6 +406,15 @@ bool TTabGestTempsTirZent::ValidationDonnee()
     return false;
 }
 
+void TTabGestTempsTirZent::AnnuleSaisie()
+{
+    if (!Saisie || !Modele)
+        return;
+    Saisie = false;
+    if (Row() >= 1 && Row() - 1 < NbTirs())
+        EcritLigne(Row() - 1);
+}
+
 // ---- Selection and the entry row -----------------------------------------
 
 void TTabGestTempsTirZent::AjoutLigneEnFinDeTabSiNessecaire(int col, int lig)
@@ -537,8 +546,10 @@ void TTabGestTempsTirZent::InsertLigneApresSelect()
         return;
     ActiveMenuUndo(true);
     Modele->InsertTirs(Row() - 1, 1, false, ModeCreationVoie == TirManuel, false);
-    if (Modele->GetDerniereErreur() == Succes)
+    if (Modele->GetDerniereErreur() == Succes) {
         ActulaiserAffichage();
+        Change(); // the program changed: the document must ask before closing
+    }
 }
 
 void TTabGestTempsTirZent::SupprLigneSelect()
@@ -550,6 +561,7 @@ void TTabGestTempsTirZent::SupprLigneSelect()
     if (Modele->GetDerniereErreur() == Succes) {
         ActulaiserAffichage();
         PlaceCourante(Col(), std::min(Row(), NbTirs()));
+        Change();
     }
 }
 

@@ -42,6 +42,8 @@ public:
     void ActulaiserAffichage();
     std::string SecondToString(double secondes) const;
     bool ValidationDonnee();
+    // Escape in the cell editor: the pending text is dropped, the row shows the model again.
+    void AnnuleSaisie();
     void InsertLigneApresSelect();
     void SupprLigneSelect();
     void AnnuleDerniereAction();
