@@ -5,6 +5,7 @@
 
 #include "ui/qt/DialogueListe.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QTimer>
@@ -63,7 +64,30 @@ TEST_F(Application, TypingAShowIntoANewDocument)
     EXPECT_TRUE(messages.affiches.empty()) << messages.Dernier();
     EXPECT_TRUE(doc->Document().FichierModifie());
 
+    // The keypad's decimal key types the user's separator.
+    ASSERT_TRUE(Va(4, 2));
+    Table().setFocus();
+    Touches(&Table(), QStringLiteral("3"));
+    QTest::keyClick(Table().Editeur(), Qt::Key_Period, Qt::KeypadModifier);
+    Touches(Table().Editeur(), QStringLiteral("5"));
+    QTest::keyClick(Table().Editeur(), Qt::Key_Return);
+    EXPECT_EQ(Cellule(4, 2), "3,5");
+
+    // The type drop-down over column 2.
+    ASSERT_TRUE(Va(2, 2));
+    Table().edit(Table().currentIndex());
+    auto* liste = qobject_cast<QComboBox*>(Table().Editeur());
+    ASSERT_NE(liste, nullptr);
+    EXPECT_EQ(liste->currentIndex(), 0);
+    liste->setCurrentIndex(1);
+    emit liste->activated(1);
+    Attend();
+    EXPECT_FALSE(doc->Document().Modele().Tir(1).Manuel);
+    EXPECT_EQ(Cellule(2, 2), "Automatique");
+    EXPECT_EQ(Cellule(3, 2), "3,5");
+
     // A letter is refused with the warning sound and never reaches the cell.
+    ASSERT_TRUE(Va(1, 2));
     Table().setFocus();
     QTest::keyClicks(&Table(), QStringLiteral("x"));
     EXPECT_FALSE(sons.joues.empty());

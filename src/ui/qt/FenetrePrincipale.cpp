@@ -115,15 +115,28 @@ FenetrePrincipale::FenetrePrincipale(Messages& messages, Sons& sons, DialoguesFi
     CreeActions();
     statusBar()->show();
     connect(Mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* fenetre) {
-        if (auto* sous = dynamic_cast<SousFenetreDocument*>(fenetre))
-            sous->Document()->Document().FormActivate();
+        // The document left behind takes over what was typed in it.
+        if (Precedente && Precedente != fenetre) {
+            Precedente->Document()->Document().FormDeactivate();
+            Precedente->Document()->Rafraichit();
+        }
+        Precedente = dynamic_cast<SousFenetreDocument*>(fenetre);
+        if (Precedente)
+            Precedente->Document()->Document().FormActivate();
     });
     AppliqueTextes();
     EtatSansDocument();
     resize(1100, 720);
 }
 
-FenetrePrincipale::~FenetrePrincipale() = default;
+FenetrePrincipale::~FenetrePrincipale()
+{
+    // The documents go with the frame: nothing may react to their activation
+    // or destruction while the children are half destroyed.
+    disconnect(Mdi, nullptr, this, nullptr);
+    for (QMdiSubWindow* f : Mdi->subWindowList())
+        disconnect(f, nullptr, this, nullptr);
+}
 
 void FenetrePrincipale::CreeActions()
 {

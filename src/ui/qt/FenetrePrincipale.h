@@ -3,6 +3,7 @@
 #include "ui/core/TFenetreEnfant.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -90,6 +91,7 @@ private:
     bool FermetureEnCours = false;
 
     QMdiArea* Mdi;
+    QPointer<SousFenetreDocument> Precedente;
     std::array<QAction*, static_cast<std::size_t>(Action::NbActions)> Actions{};
     std::array<QAction*, 2> ItemsLangue{};
     std::map<QString, QMenu*> Menus;
