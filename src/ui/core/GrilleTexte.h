@@ -25,7 +25,11 @@ inline constexpr char ToucheRetour = 8;
 inline constexpr char ToucheTab = 9;
 inline constexpr char ToucheEntree = 13;
 // Keys pressed down, before they become characters.
-enum class ToucheBas { PaveDecimal, Autre };
+enum class ToucheBas { PaveDecimal, Entree, Haut, Bas, Autre };
+
+struct Rectangle {
+    int Gauche = 0, Haut = 0, Droite = 0, Bas = 0;
+};
 
 // A grid of text cells addressed (column, row), with fixed title rows and
 // columns, a current cell and the hooks a toolkit grid offers. The logic

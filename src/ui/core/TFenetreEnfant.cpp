@@ -92,6 +92,7 @@ TFenetreEnfant::TFenetreEnfant(Messages& messages, Sons& sons, char separateurDe
     Table.OnAnnulation = [this] { PrendEtatAnnulation(false); };
     Table.OnLigneSelectionnee = [this](int ligne) { Commande(CommandeDocument::SupprimerTir, ligne > 1); };
     Table.SetZentora(&Programme);
+    TableSatelite.OnChange = [this] { TableauOnChange(); };
 }
 
 void TFenetreEnfant::Commande(CommandeDocument commande, bool active)
@@ -111,6 +112,9 @@ void TFenetreEnfant::AppliqueLangue(Langue langue)
     if (ListeOnglets.size() > 1 && !ListeSatelites.EstVide())
         ListeOnglets[1] = OngletSorties.Selon(langue);
     Table.SetLangue(langue);
+    TableSatelite.SetLangue(langue);
+    if (Affectation)
+        Affectation->SetLangue(langue);
 }
 
 // ---- Header fields ---------------------------------------------------------
@@ -270,9 +274,12 @@ void TFenetreEnfant::AfficheOnglet()
         VueCourante = VueOnglet::TableTemps;
     } else if (IndexOnglet == 1) {
         VueCourante = VueOnglet::Affectation;
+        if (Affectation)
+            Affectation->GestionAffichageSatelite();
     } else {
         VueCourante = VueOnglet::Satelite;
         SateliteVue = ListeSatelites.RechSatelite(ListeOnglets[static_cast<std::size_t>(IndexOnglet)]);
+        TableSatelite.SetSatelite(SateliteVue);
     }
 }
 
@@ -341,6 +348,10 @@ void TFenetreEnfant::ValidationSaisies()
     PriseEnCompteSecours();
     if (IndexOnglet == 0)
         Table.ValidationDonnee();
+    else if (IndexOnglet == 1 && Affectation)
+        Affectation->ValidationDonnee();
+    else if (IndexOnglet >= 2)
+        TableSatelite.ValidationDonnee();
 }
 
 void TFenetreEnfant::Rafraichit()
@@ -402,8 +413,16 @@ int TFenetreEnfant::ControleNouveauSatelite(const std::string& nom, std::uint32_
 
 void TFenetreEnfant::AjouteOngletSorties()
 {
-    if (ListeSatelites.EstVide())
-        ListeOnglets.insert(ListeOnglets.begin() + 1, OngletSorties.Selon(LangueCourante));
+    if (!ListeSatelites.EstVide())
+        return;
+    ListeOnglets.insert(ListeOnglets.begin() + 1, OngletSorties.Selon(LangueCourante));
+    if (!Affectation) {
+        Affectation = std::make_unique<TTabGestTirVoieSat>(Sonore);
+        Affectation->SetLangue(LangueCourante);
+        Affectation->SetZentora(&Programme);
+        Affectation->SetListeSatelites(&ListeSatelites);
+        Affectation->OnChange = [this] { TableauOnChange(); };
+    }
 }
 
 int TFenetreEnfant::AjoutSatelite(const std::string& nom, std::uint32_t numSerie, int soixantaine)
@@ -415,6 +434,7 @@ int TFenetreEnfant::AjoutSatelite(const std::string& nom, std::uint32_t numSerie
     AjouteOngletSorties();
     ListeSatelites.Ajoute(std::make_unique<Sate::CQ31>(nom, numSerie, soixantaine));
     ListeOnglets.push_back(nom);
+    Affectation->GestionAffichageSatelite();
     AfficheOnglet();
     return code;
 }
@@ -424,9 +444,14 @@ bool TFenetreEnfant::SuppressionSatelite(const std::string& nom)
     Sate::CQ31* satelite = ListeSatelites.RechSatelite(nom);
     if (!satelite)
         return false;
+    // Nothing may keep showing the satellite about to be destroyed.
     if (SateliteVue == satelite)
         SateliteVue = nullptr;
+    if (TableSatelite.GetSatelite() == satelite)
+        TableSatelite.SetSatelite(nullptr);
     ListeSatelites.Supprime(satelite);
+    if (Affectation)
+        Affectation->GestionAffichageSatelite();
     const auto onglet = std::find(ListeOnglets.begin(), ListeOnglets.end(), nom);
     if (onglet == ListeOnglets.end())
         return false;

@@ -5,6 +5,8 @@
 #include "model/TypeListeSatelites.h"
 #include "ui/core/Dialogue.h"
 #include "ui/core/TTabGestTempsTirZent.h"
+#include "ui/core/TTabGestTirVoieSat.h"
+#include "ui/core/TTableauLigneSatelite.h"
 
 #include <array>
 #include <istream>
@@ -75,6 +77,9 @@ public:
     CQ52& Modele() { return Programme; }
     Sate::TypeListeSatelites& Satelites() { return ListeSatelites; }
     TTabGestTempsTirZent& TableTemps() { return Table; }
+    // Created with the first satellite and kept for the life of the window.
+    TTabGestTirVoieSat* GrilleAffectation() { return Affectation.get(); }
+    TTableauLigneSatelite& TableSortiesSatelite() { return TableSatelite; }
 
     // Header fields
     const std::string& Titre() const { return ChampTitre; }
@@ -181,6 +186,8 @@ private:
     VueOnglet VueCourante = VueOnglet::TableTemps;
     Sate::CQ31* SateliteVue = nullptr;
     TTabGestTempsTirZent Table;
+    TTableauLigneSatelite TableSatelite;
+    std::unique_ptr<TTabGestTirVoieSat> Affectation;
     int ItemModeCreation = 0;
     int ItemPriorite = 0;
 

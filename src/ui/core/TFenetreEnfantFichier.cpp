@@ -131,6 +131,7 @@ bool TFenetreEnfant::AppliqueLecture(Fichier::ErreurLecture erreur, Fichier::Pro
         AjouteOngletSorties();
         ListeOnglets.push_back(satelite->GetNomSatelite());
         ListeSatelites.Ajoute(std::move(satelite));
+        Affectation->GestionAffichageSatelite();
     }
     Modifie = true; // a loaded window counts as changed
     return true;
