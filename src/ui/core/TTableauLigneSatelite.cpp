@@ -96,6 +96,12 @@ void TTableauLigneSatelite::ValideValeurSaisie(int col, int lig)
         OnChange();
 }
 
+void TTableauLigneSatelite::AnnuleSaisie()
+{
+    Edition = false;
+    ActualiseAffichageDonnee();
+}
+
 void TTableauLigneSatelite::TextPourLeTireDesColones(std::vector<std::string>& textes, bool avecVoies) const
 {
     textes.clear();

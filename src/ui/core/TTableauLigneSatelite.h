@@ -27,6 +27,8 @@ public:
     void CalculLargeurMaxDescription(int largeurClient);
     void ValideValeurSaisie(int col, int lig);
     void ValidationDonnee() { ValideValeurSaisie(Col(), Row()); }
+    // Escape in the editor: the typed text is dropped, the model shown again.
+    void AnnuleSaisie();
     void TextPourLeTireDesColones(std::vector<std::string>& textes, bool avecVoies) const;
     bool EditionEnCours() const { return Edition; }
 

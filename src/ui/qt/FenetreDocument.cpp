@@ -2,6 +2,7 @@
 
 #include "ui/qt/Qt1252.h"
 #include "ui/qt/VueTableTemps.h"
+#include "ui/qt/VuesSatelites.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -161,6 +162,9 @@ FenetreDocument::FenetreDocument(Messages& messages, Sons& sons, char separateur
     Pages = new QStackedWidget(this);
     VueTable = new VueTableTemps(Logique->TableTemps(), Pages);
     Pages->addWidget(VueTable);
+    Pages->addWidget(new QWidget(Pages)); // the outputs view takes this place with the first satellite
+    VueSatelite = new VueTableSatelite(Logique->TableSortiesSatelite(), Pages);
+    Pages->addWidget(VueSatelite);
     racine->addWidget(BarreOnglets);
     racine->addWidget(Pages, 1);
     connect(BarreOnglets, &QTabBar::currentChanged, this, [this](int index) {
@@ -168,7 +172,7 @@ FenetreDocument::FenetreDocument(Messages& messages, Sons& sons, char separateur
             return;
         Logique->ValidationSaisies();
         Logique->TabControlTableauChange(index);
-        Pages->setCurrentIndex(std::min(index, Pages->count() - 1));
+        Rafraichit();
     });
 
     connect(Titre, &QLineEdit::textEdited, this, [this](const QString& t) { Logique->StringTitreChange(DepuisQt(t)); });
@@ -274,12 +278,15 @@ void FenetreDocument::RafraichitOnglets()
         else
             BarreOnglets->setTabText(index, VersQt(onglets[i]));
     }
-    // The satellite views come with their own pages; until then the other
-    // tabs show an empty page.
-    while (Pages->count() < 2)
-        Pages->addWidget(new QWidget(Pages));
+    if (!VueSorties && Logique->GrilleAffectation()) {
+        VueSorties = new VueAffectation(*Logique->GrilleAffectation(), Pages);
+        QWidget* attente = Pages->widget(1);
+        Pages->insertWidget(1, VueSorties);
+        Pages->removeWidget(attente);
+        delete attente;
+    }
     BarreOnglets->setCurrentIndex(Logique->OngletCourant());
-    Pages->setCurrentIndex(Logique->OngletCourant() == 0 ? 0 : 1);
+    Pages->setCurrentIndex(std::min(Logique->OngletCourant(), 2));
     MiseAJour = false;
 }
 
@@ -297,6 +304,9 @@ void FenetreDocument::Rafraichit()
     ItemsPriorite[static_cast<std::size_t>(Logique->Priorite())]->setChecked(true);
     RafraichitOnglets();
     VueTable->Rafraichit();
+    if (VueSorties)
+        VueSorties->Rafraichit();
+    VueSatelite->Rafraichit();
     setWindowTitle(VersQt(Logique->Caption()));
 }
 

@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace Zent {
 
+class VueAffectation;
+class VueTableSatelite;
 class VueTableTemps;
 
 // The document window's widgets over its logic (TFenetreEnfant).
@@ -31,6 +33,9 @@ public:
 
     TFenetreEnfant& Document() { return *Logique; }
     VueTableTemps& Table() { return *VueTable; }
+    // The outputs tab's view, once the first satellite exists.
+    VueAffectation* Affectation() const { return VueSorties; }
+    VueTableSatelite& TableSatelite() { return *VueSatelite; }
     QLineEdit* ChampTitre() const { return Titre; }
     QLineEdit* ChampSecours(int k) const { return Secours[static_cast<std::size_t>(k)]; }
     QToolButton* FlecheHaut(int k) const { return Hauts[static_cast<std::size_t>(k)]; }
@@ -73,6 +78,8 @@ private:
     QTabBar* BarreOnglets;
     QStackedWidget* Pages;
     VueTableTemps* VueTable;
+    VueAffectation* VueSorties = nullptr;
+    VueTableSatelite* VueSatelite;
     bool MiseAJour = false;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/qt/BoiteAPropos.h"
 #include "ui/qt/DialogueListe.h"
 #include "ui/qt/DialoguesFichier.h"
+#include "ui/qt/DialoguesSatelite.h"
 #include "ui/qt/FenetreDocument.h"
 #include "ui/qt/Qt1252.h"
 #include "ui/qt/VueTableTemps.h"
@@ -191,8 +192,10 @@ void FenetrePrincipale::CreeActions()
         if (PorteTransfert(d ? &d->Document() : nullptr, Msg, Sonore, LangueCourante))
             PasEncoreDisponible();
     });
-    for (Action plusTard : {Action::ConfigImprimante, Action::Imprimer, Action::Rafale, Action::AjoutSatelite,
-                            Action::SuppressionSatelite, Action::ConfigurationPort, Action::CodeSecret,
+    connect(a(Action::AjoutSatelite), &QAction::triggered, this, &FenetrePrincipale::AjoutSatelite);
+    connect(a(Action::SuppressionSatelite), &QAction::triggered, this, &FenetrePrincipale::SuppressionSatelite);
+    for (Action plusTard : {Action::ConfigImprimante, Action::Imprimer, Action::Rafale, Action::ConfigurationPort,
+                            Action::CodeSecret,
                             Action::ListesSatelites, Action::ProgrammerSatelite})
         connect(a(plusTard), &QAction::triggered, this, &FenetrePrincipale::PasEncoreDisponible);
     connect(a(Action::Mosaique), &QAction::triggered, Mdi, &QMdiArea::tileSubWindows);
@@ -525,6 +528,34 @@ void FenetrePrincipale::AfficheListeVerification(TFenetreEnfant& document)
         dialogue = new DialogueListe(liste, fenetre);
     dialogue->Actualise();
     dialogue->exec();
+}
+
+void FenetrePrincipale::AjoutSatelite()
+{
+    FenetreDocument* fenetre = DocumentActif();
+    if (!fenetre)
+        return;
+    fenetre->Document().ValidationSaisies();
+    TDialogAjoutSatelite logique(Msg, Sonore);
+    logique.SetLangue(LangueCourante);
+    DialogueAjoutSatelite dialogue(this);
+    FluxAjoutSatelite(fenetre->Document(), logique, dialogue, Msg, Sonore);
+    fenetre->Rafraichit();
+}
+
+void FenetrePrincipale::SuppressionSatelite()
+{
+    FenetreDocument* fenetre = DocumentActif();
+    if (!fenetre)
+        return;
+    fenetre->Document().ValidationSaisies();
+    TDialogSupressionSat logique;
+    logique.SetLangue(LangueCourante);
+    FluxSuppressionSatelite(fenetre->Document(), logique, [this](TDialogSupressionSat& l) {
+        DialogueSuppressionSat dialogue(l, this);
+        return dialogue.exec() == QDialog::Accepted;
+    });
+    fenetre->Rafraichit();
 }
 
 void FenetrePrincipale::PasEncoreDisponible()

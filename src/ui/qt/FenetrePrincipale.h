@@ -56,6 +56,8 @@ public:
     void FileSave();
     void FileSaveAs();
     void FermeDocumentActif();
+    void AjoutSatelite();
+    void SuppressionSatelite();
 
     // HoteDocument
     void ActiveCommande(CommandeDocument commande, bool active) override;

@@ -3,14 +3,19 @@
 #include "ui/qt/Qt1252.h"
 
 #include <QBrush>
+#include <QAbstractButton>
 #include <QColor>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
 
 namespace Zent {
 
 ModeleGrille::ModeleGrille(GrilleTexte& grille, QObject* parent) : QAbstractTableModel(parent), LaGrille(grille)
 {
     Lignes = LaGrille.GetRowCount() - LaGrille.FixedRows;
-    Colonnes = LaGrille.GetColCount() - LaGrille.FixedCols;
+    Colonnes = LaGrille.GetColCount() - 1;
 }
 
 int ModeleGrille::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Lignes; }
@@ -20,8 +25,12 @@ QVariant ModeleGrille::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const int col = index.column() + LaGrille.FixedCols;
+    const int col = index.column() + 1;
     const int lig = index.row() + LaGrille.FixedRows;
+    // Fixed columns after the first are shown as data, in the header colours.
+    const bool fixe = col < LaGrille.FixedCols;
+    if (fixe && role == Qt::BackgroundRole)
+        return QBrush(QColor(0xe8, 0xe8, 0xe8));
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -53,7 +62,7 @@ QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int 
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return VersQt(LaGrille.Cellule(section + LaGrille.FixedCols, 0));
+        return VersQt(LaGrille.Cellule(section + 1, 0));
     return VersQt(LaGrille.Cellule(0, section + LaGrille.FixedRows));
 }
 
@@ -69,7 +78,7 @@ void ModeleGrille::Rafraichit()
     if (!LaGrille.PrendChangement())
         return;
     const int lignes = LaGrille.GetRowCount() - LaGrille.FixedRows;
-    const int colonnes = LaGrille.GetColCount() - LaGrille.FixedCols;
+    const int colonnes = LaGrille.GetColCount() - 1;
     if (lignes > Lignes) {
         beginInsertRows(QModelIndex(), Lignes, lignes - 1);
         Lignes = lignes;
@@ -79,7 +88,15 @@ void ModeleGrille::Rafraichit()
         Lignes = lignes;
         endRemoveRows();
     }
-    Colonnes = colonnes;
+    if (colonnes > Colonnes) {
+        beginInsertColumns(QModelIndex(), Colonnes, colonnes - 1);
+        Colonnes = colonnes;
+        endInsertColumns();
+    } else if (colonnes < Colonnes) {
+        beginRemoveColumns(QModelIndex(), colonnes, Colonnes - 1);
+        Colonnes = colonnes;
+        endRemoveColumns();
+    }
     if (Lignes > 0 && Colonnes > 0)
         emit dataChanged(index(0, 0), index(Lignes - 1, Colonnes - 1));
     emit headerDataChanged(Qt::Horizontal, 0, Colonnes - 1);
@@ -95,7 +112,7 @@ void SelectionGrille::setCurrentIndex(const QModelIndex& index, QItemSelectionMo
         return;
     }
     GrilleTexte& g = Modele->Grille();
-    const int col = index.column() + g.FixedCols;
+    const int col = index.column() + 1;
     const int lig = index.row() + g.FixedRows;
     if (col == g.Col() && lig == g.Row()) {
         QItemSelectionModel::setCurrentIndex(index, command);
@@ -113,7 +130,7 @@ void SelectionGrille::select(const QItemSelection& selection, QItemSelectionMode
 {
     // One cell at a time, and only the one the logic made current.
     GrilleTexte& g = Modele->Grille();
-    const QModelIndex courante = Modele->index(g.Row() - g.FixedRows, g.Col() - g.FixedCols);
+    const QModelIndex courante = Modele->index(g.Row() - g.FixedRows, g.Col() - 1);
     for (const QModelIndex& index : selection.indexes())
         if (index != courante)
             return;
@@ -123,10 +140,48 @@ void SelectionGrille::select(const QItemSelection& selection, QItemSelectionMode
 void SelectionGrille::Synchronise()
 {
     GrilleTexte& g = Modele->Grille();
-    const QModelIndex courante = Modele->index(g.Row() - g.FixedRows, g.Col() - g.FixedCols);
+    const QModelIndex courante = Modele->index(g.Row() - g.FixedRows, g.Col() - 1);
     EnCours = true;
     QItemSelectionModel::setCurrentIndex(courante, QItemSelectionModel::ClearAndSelect);
     EnCours = false;
+}
+
+namespace {
+
+// Keeps the corner label as large as the corner button.
+class SuiviCoin : public QObject {
+public:
+    SuiviCoin(QLabel* label, QObject* parent) : QObject(parent), Label(label) {}
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Resize)
+            Label->resize(static_cast<QWidget*>(objet)->size());
+        return false;
+    }
+
+private:
+    QLabel* Label;
+};
+
+} // namespace
+
+void PoseTitreCoin(QTableView* vue, const QString& texte)
+{
+    auto* coin = vue->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!coin)
+        return;
+    auto* label = coin->findChild<QLabel*>(QStringLiteral("TitreCoin"));
+    if (!label) {
+        label = new QLabel(coin);
+        label->setObjectName(QStringLiteral("TitreCoin"));
+        label->setAlignment(Qt::AlignCenter);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        coin->installEventFilter(new SuiviCoin(label, coin));
+    }
+    label->setText(texte.trimmed());
+    vue->verticalHeader()->setMinimumWidth(vue->fontMetrics().horizontalAdvance(texte.trimmed()) + 16);
+    label->resize(coin->size());
+    label->show();
 }
 
 } // namespace Zent

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
 
+class QTableView;
+
 namespace Zent {
 
 // A Qt table model over a string-grid logic class. The grid's title row and
@@ -46,5 +48,9 @@ private:
     ModeleGrille* Modele;
     bool EnCours = false;
 };
+
+// Shows the title of the grid's first column in the view's corner button,
+// which Qt leaves blank.
+void PoseTitreCoin(QTableView* vue, const QString& texte);
 
 } // namespace Zent

@@ -157,6 +157,7 @@ void VueTableTemps::Rafraichit()
     for (int c = LaTable.FixedCols; c < LaTable.GetColCount() - 1; ++c)
         setColumnWidth(c - LaTable.FixedCols, LaTable.LargeurColonne(c));
     Selection->Synchronise();
+    PoseTitreCoin(this, VersQt(LaTable.Cellule(0, 0)));
 }
 
 } // namespace Zent
