@@ -23,6 +23,8 @@ void CQ52::CopieProgramme(const CQ52& source)
 void CQ52::Copie(const CQ52& source)
 {
     CopieProgramme(source);
+    ListeRecherche = source.ListeRecherche;
+    NumeroPort = source.NumeroPort;
 }
 
 CodeRetour CQ52::VerifIndexActif(std::int32_t index)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CodesErreur.h"
+#include "model/ListeNumSerie.h"
 #include "model/Temps.h"
 #include "model/UnTir.h"
 
@@ -23,8 +24,15 @@ class CQ52 {
 public:
     CQ52();
 
-    // Independent copy of the whole object.
+    // Independent copy of the whole object: the program, the port number
+    // and the search list.
     void Copie(const CQ52& source);
+
+    // The console's satellite search list, kept with the program it is sent with.
+    TypeTableauNumSerie ListeRecherche;
+    // COM port number the link opens; zero or negative means the default 2.
+    void SetNumeroPort(std::int32_t numero) { NumeroPort = numero > 0 ? numero : 2; }
+    std::int32_t GetNumeroPort() const { return NumeroPort; }
 
     // Presence and counting
     bool IndexTirValide(std::int32_t index);
@@ -108,6 +116,7 @@ private:
     std::array<UnTir, NbTirMax> Tirs;
     std::array<std::int32_t, NbVoieSecours> VoiesSecours;
     CodeRetour DerniereErreur = Succes;
+    std::int32_t NumeroPort = 2;
 };
 
 } // namespace Zent

@@ -1,7 +1,9 @@
 // zentora-cli: the editor's checks without a window.
 //   zentora-cli dump FILE.tir
 //   zentora-cli check FILE.tir [--lang fr|en]
+//   zentora-cli probe --port PATH [--satellite]
 #include "MessagesConsole.h"
+#include "Sonde.h"
 
 #include "model/Cp1252.h"
 #include "ui/core/TDilogueAfficheListe.h"
@@ -25,7 +27,8 @@ constexpr int SortieUsage = 64;
 int Usage()
 {
     std::cerr << "usage: zentora-cli dump FILE.tir\n"
-                 "       zentora-cli check FILE.tir [--lang fr|en]\n";
+                 "       zentora-cli check FILE.tir [--lang fr|en]\n"
+                 "       zentora-cli probe --port PATH [--satellite]\n";
     return SortieUsage;
 }
 
@@ -76,6 +79,11 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() < 2)
         return Usage();
+    if (args[0] == "probe") {
+        if (args.size() < 3 || args[1] != "--port" || (args.size() == 4 && args[3] != "--satellite") || args.size() > 4)
+            return Usage();
+        return Sonde(args[2], args.size() == 4);
+    }
     const std::string& commande = args[0];
     const std::string& fichier = args[1];
     Langue langue = Francais;
