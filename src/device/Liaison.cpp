@@ -136,6 +136,9 @@ std::uint32_t Liaison::Connecte(int secondes)
     SetErreur(0);
     std::uint8_t reponse = 0;
     bool expire = false;
+    // A refusal or a broken line closes the port: that is said as such
+    // (100020, or the line's error), even when the deadline passed meanwhile.
+    std::uint32_t fermeture = 0;
     do {
         if (EcritOctet(OctetConnexion) != 0)
             break;
@@ -145,6 +148,7 @@ std::uint32_t Liaison::Connecte(int secondes)
                 VideLigne();
                 Deconnecte();
                 FermePort();
+                fermeture = ErrPortFerme;
             }
         } else if (lu == ErrSilence) {
             SetErreur(0);
@@ -152,8 +156,10 @@ std::uint32_t Liaison::Connecte(int secondes)
             VideLigne();
             Deconnecte();
             FermePort();
-            SetErreur(lu);
+            fermeture = lu;
         }
+        if (fermeture != 0)
+            break;
         if (echeance && LHorloge.Tic() >= limite)
             expire = true;
     } while (!expire && DerniereErreur == 0 && reponse != OctetAccepte);
@@ -163,6 +169,8 @@ std::uint32_t Liaison::Connecte(int secondes)
         return SetErreur(0);
     }
     ConnexionEtablie = false;
+    if (fermeture != 0)
+        return SetErreur(fermeture);
     if (DerniereErreur == 0 && expire)
         return SetErreur(ErrSilence);
     return DerniereErreur;
