@@ -1,10 +1,13 @@
 #include "Application.h"
 
 #include "ui/qt/CadreSelecteur.h"
+#include "ui/qt/DialoguePort.h"
 #include "ui/qt/DialoguesSatelite.h"
 #include "ui/qt/VuesSatelites.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -147,4 +150,27 @@ TEST_F(Application, SatellitesThroughTheWidgets)
     fenetre->Commande(Action::Enregistrer)->trigger();
     EXPECT_TRUE(LitFichier(Chemin("quai.tir")).startsWith("VersionFichier ; 3\n"));
     EXPECT_TRUE(LitFichier(Chemin("quai.Bak")).startsWith("VersionFichier ; 4\n"));
+}
+
+TEST_F(Application, PortConfigurationDialog)
+{
+    setenv("ZENTORA_PORTS", "/dev/pts/97:/dev/pts/98=bridge", 1);
+    QString coche, choisi;
+    QuandModal<DialoguePort>([&coche, &choisi](DialoguePort& d) {
+        if (QAbstractButton* b = d.Choix()->checkedButton())
+            coche = b->text();
+        for (QAbstractButton* b : d.Choix()->buttons()) {
+            if (b->text().contains(QStringLiteral("/dev/pts/97"))) {
+                b->setChecked(true);
+                choisi = b->text();
+            }
+        }
+        d.BoutonValider()->click();
+    });
+    fenetre->Commande(Action::ConfigurationPort)->trigger();
+    unsetenv("ZENTORA_PORTS");
+    EXPECT_TRUE(coche.endsWith(QStringLiteral("(/dev/pts/98) : TOVAREX"))) << coche.toStdString();
+    ASSERT_FALSE(choisi.isEmpty());
+    EXPECT_EQ(fenetre->SelecteurPort().GetNumeroPortChoisi(), TConfPort::NumeroPortDeTexte(choisi.toStdString()));
+    EXPECT_FALSE(fenetre->SelecteurPort().PortFabricant());
 }

@@ -6,6 +6,7 @@
 #include "ui/qt/DialogueListe.h"
 #include "ui/qt/DialoguesFichier.h"
 #include "ui/qt/DialoguesSatelite.h"
+#include "ui/qt/DialoguePort.h"
 #include "ui/qt/FenetreDocument.h"
 #include "ui/qt/Qt1252.h"
 #include "ui/qt/VueTableTemps.h"
@@ -107,7 +108,8 @@ constexpr Action AvecDocument[] = {
 } // namespace
 
 FenetrePrincipale::FenetrePrincipale(Messages& messages, Sons& sons, DialoguesFichier& dialogues, char separateur)
-    : Msg(messages), Sonore(sons), Dialogues(dialogues), Separateur(separateur), Mdi(new QMdiArea(this))
+    : Msg(messages), Sonore(sons), Dialogues(dialogues), Separateur(separateur), Mdi(new QMdiArea(this)),
+      Selecteur(std::make_unique<TConfPort>(Source))
 {
     setObjectName(QStringLiteral("MainForm"));
     Mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -194,8 +196,12 @@ void FenetrePrincipale::CreeActions()
     });
     connect(a(Action::AjoutSatelite), &QAction::triggered, this, &FenetrePrincipale::AjoutSatelite);
     connect(a(Action::SuppressionSatelite), &QAction::triggered, this, &FenetrePrincipale::SuppressionSatelite);
-    for (Action plusTard : {Action::ConfigImprimante, Action::Imprimer, Action::Rafale, Action::ConfigurationPort,
-                            Action::CodeSecret,
+    connect(a(Action::ConfigurationPort), &QAction::triggered, this, [this] {
+        Selecteur->SetLangue(LangueCourante);
+        DialoguePort dialogue(*Selecteur, Msg, this);
+        dialogue.Montre();
+    });
+    for (Action plusTard : {Action::ConfigImprimante, Action::Imprimer, Action::Rafale, Action::CodeSecret,
                             Action::ListesSatelites, Action::ProgrammerSatelite})
         connect(a(plusTard), &QAction::triggered, this, &FenetrePrincipale::PasEncoreDisponible);
     connect(a(Action::Mosaique), &QAction::triggered, Mdi, &QMdiArea::tileSubWindows);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/TConfPort.h"
 #include "ui/core/TFenetreEnfant.h"
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QMdiArea;
@@ -41,6 +43,9 @@ public:
     void SetVersion(const QString& version) { TexteVersion = version; }
     Langue GetLangue() const { return LangueCourante; }
     void SetLangue(Langue langue);
+
+    // The application-wide port selector, created at start-up.
+    TConfPort& SelecteurPort() { return *Selecteur; }
 
     QAction* Commande(Action action) const { return Actions[static_cast<std::size_t>(action)]; }
     QAction* ItemLangue(Langue langue) const { return ItemsLangue[static_cast<std::size_t>(langue)]; }
@@ -98,6 +103,8 @@ private:
     std::array<QAction*, 2> ItemsLangue{};
     std::map<QString, QMenu*> Menus;
     QToolBar* Barre;
+    SourcePortsSysteme Source;
+    std::unique_ptr<TConfPort> Selecteur;
 };
 
 } // namespace Zent
