@@ -179,3 +179,32 @@ TEST(Simulateur, SatelliteChannelTable)
         EXPECT_EQ(memoire[static_cast<std::size_t>(135 + 2 * n)] | (memoire[static_cast<std::size_t>(136 + 2 * n)] << 8), attendu) << n;
     }
 }
+
+TEST(Simulateur, SpeedsAreReadBackAndTheTraceHexDumpsTransfers)
+{
+    Simulateur sim({"console"});
+    char modele[] = "/tmp/zentora-trace-XXXXXX";
+    const int fd = mkstemp(modele);
+    close(fd);
+    setenv("ZENTORA_TRACE", modele, 1);
+    {
+        PortPosix port;
+        ASSERT_EQ(port.Ouvre(sim.CheminEsclave()), 0);
+        for (int baud : {56000, 128000, 9600}) {
+            ASSERT_EQ(port.SetVitesse(baud), 0);
+            EXPECT_EQ(port.VitesseLue(), baud);
+        }
+        const std::uint8_t connexion = 0x80;
+        ASSERT_EQ(port.Ecrit(&connexion, 1, 1000), 0);
+        std::uint8_t reponse = 0;
+        int erreur = 0;
+        EXPECT_EQ(port.Lit(reponse, 1100, erreur), Lecture::Octet);
+        EXPECT_EQ(reponse, 0x81);
+    }
+    unsetenv("ZENTORA_TRACE");
+    std::ifstream trace(modele);
+    const std::string texte((std::istreambuf_iterator<char>(trace)), {});
+    EXPECT_NE(texte.find("> 80"), std::string::npos) << texte;
+    EXPECT_NE(texte.find("< 81"), std::string::npos) << texte;
+    std::remove(modele);
+}
