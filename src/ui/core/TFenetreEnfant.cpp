@@ -316,13 +316,7 @@ void TFenetreEnfant::Annuler()
     Table.AnnuleDerniereAction();
     RetabCreation0 = ItemModeCreation == 0;
     RetabPriorite0 = ItemPriorite == 0;
-    RadioGroupModeCreationClick(AnnulCreation0 ? 0 : 1);
-    ItemPriorite = AnnulPriorite0 ? 0 : 1;
-    for (int k = 0; k < NbVoieSecours; ++k)
-        EcritChampSecours(k);
-    Etat = 2;
-    MiseAJourCommandesAnnulation();
-    TableauOnChange(); // the program differs from what was saved
+    RemetEtat(AnnulCreation0, AnnulPriorite0, 2);
 }
 
 void TFenetreEnfant::Refaire()
@@ -332,13 +326,18 @@ void TFenetreEnfant::Refaire()
     Table.RefaireDerniereAction();
     AnnulCreation0 = ItemModeCreation == 0;
     AnnulPriorite0 = ItemPriorite == 0;
-    RadioGroupModeCreationClick(RetabCreation0 ? 0 : 1);
-    ItemPriorite = RetabPriorite0 ? 0 : 1;
+    RemetEtat(RetabCreation0, RetabPriorite0, 1);
+}
+
+void TFenetreEnfant::RemetEtat(bool creation0, bool priorite0, int etat)
+{
+    RadioGroupModeCreationClick(creation0 ? 0 : 1);
+    ItemPriorite = priorite0 ? 0 : 1;
     for (int k = 0; k < NbVoieSecours; ++k)
         EcritChampSecours(k);
-    Etat = 1;
+    Etat = etat;
     MiseAJourCommandesAnnulation();
-    TableauOnChange();
+    TableauOnChange(); // the program differs from what was saved
 }
 
 // ---- Window events -----------------------------------------------------------

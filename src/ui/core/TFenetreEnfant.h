@@ -165,6 +165,8 @@ private:
     };
     void Commande(CommandeDocument commande, bool active);
     void MiseAJourCommandesAnnulation();
+    // Undo and redo: the choices given back, the fields rewritten, the new state.
+    void RemetEtat(bool creation0, bool priorite0, int etat);
     void EcritChampSecours(int k);
     void PriseEnCompteSecours();
     void AjouteOngletSorties();

@@ -81,18 +81,8 @@ bool DialogueAjoutSatelite::eventFilter(QObject* objet, QEvent* evenement)
         return QDialog::eventFilter(objet, evenement);
     auto* touche = static_cast<QKeyEvent*>(evenement);
     char c = 0;
-    switch (touche->key()) {
-    case Qt::Key_Backspace: c = 8; break;
-    case Qt::Key_Tab: c = 9; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: c = 13; break;
-    default: {
-        const std::string texte = DepuisQt(touche->text());
-        if (texte.size() != 1 || static_cast<unsigned char>(texte[0]) < 0x20)
-            return false;
-        c = texte[0];
-    }
-    }
+    if (!CaractereDeTouche(touche, c))
+        return false;
     Logique->LabelEditNumSerieKeyPress(c);
     return c == 0;
 }

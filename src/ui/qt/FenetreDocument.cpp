@@ -39,18 +39,8 @@ QWidget* Etiquete(QLabel* label, QWidget* champ, QWidget* parent)
 bool FiltreTouche(QKeyEvent* touche, const std::function<void(char&)>& filtre)
 {
     char c = 0;
-    switch (touche->key()) {
-    case Qt::Key_Backspace: c = ToucheRetour; break;
-    case Qt::Key_Tab: c = ToucheTab; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: c = ToucheEntree; break;
-    default: {
-        const std::string texte = DepuisQt(touche->text());
-        if (texte.size() != 1 || static_cast<unsigned char>(texte[0]) < 0x20)
-            return false; // arrows, Delete, Home: editing keys of the field itself
-        c = texte[0];
-    }
-    }
+    if (!CaractereDeTouche(touche, c))
+        return false;
     filtre(c);
     return c == 0;
 }

@@ -89,20 +89,8 @@ bool DelegueTableTemps::eventFilter(QObject* objet, QEvent* evenement)
         return true;
     }
     char c = 0;
-    switch (touche->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: c = ToucheTab; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: c = ToucheEntree; break;
-    case Qt::Key_Backspace: c = ToucheRetour; break;
-    default: {
-        const std::string texte = DepuisQt(touche->text());
-        if (texte.size() != 1 || static_cast<unsigned char>(texte[0]) < 0x20)
-            return false; // arrows, Home, Delete: the editor's own business
-        c = texte[0];
-        break;
-    }
-    }
+    if (!CaractereDeTouche(touche, c))
+        return false; // arrows, Home, Delete: the editor's own business
     const char avant = c;
     Table.KeyPress(c);
     if (c == 0)

@@ -13,24 +13,6 @@ namespace Zent {
 
 namespace {
 
-// Sends a key press to a grid logic as a character; true when it is one.
-bool VersTouche(QKeyEvent* touche, char& c)
-{
-    switch (touche->key()) {
-    case Qt::Key_Tab: c = ToucheTab; return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: c = ToucheEntree; return true;
-    case Qt::Key_Backspace: c = ToucheRetour; return true;
-    default: {
-        const std::string texte = DepuisQt(touche->text());
-        if (texte.size() != 1 || static_cast<unsigned char>(texte[0]) < 0x20)
-            return false;
-        c = texte[0];
-        return true;
-    }
-    }
-}
-
 void RegleVue(QTableView* vue)
 {
     vue->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -161,7 +143,7 @@ void VueAffectation::OuvreSelecteur()
 void VueAffectation::keyPressEvent(QKeyEvent* evenement)
 {
     char c = 0;
-    if (!VersTouche(evenement, c)) {
+    if (!CaractereDeTouche(evenement, c)) {
         QTableView::keyPressEvent(evenement); // arrows move through the selection hook
         return;
     }
