@@ -15,7 +15,7 @@ std::string TexteBilingue::Selon(Langue langue) const
 
 namespace {
 
-struct Spec {
+struct Conversion {
     bool gauche = false, zeros = false, plus = false;
     int largeur = 0;
     int precision = -1;
@@ -68,7 +68,7 @@ std::string Reel(double v, int precision)
     return r.ec == std::errc() ? std::string(tampon, r.ptr) : std::string("?");
 }
 
-std::string Applique(const Spec& s, const ArgFormat& a)
+std::string Applique(const Conversion& s, const ArgFormat& a)
 {
     std::string corps;
     switch (s.conversion) {
@@ -124,7 +124,7 @@ std::string Formate(std::string_view format, std::initializer_list<ArgFormat> va
             sortie += '%';
             continue;
         }
-        Spec s;
+        Conversion s;
         for (; i < format.size(); ++i) {
             const char c = format[i];
             if (c == '-')
