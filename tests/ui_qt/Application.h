@@ -14,12 +14,27 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <QTest>
 
 #include <deque>
+#include <functional>
 
 namespace ZentTest {
+
+// Acts on the next modal dialog of that type once it is shown; looks again
+// while it is not there yet.
+template <typename Dialogue>
+void QuandModal(std::function<void(Dialogue&)> action, int essais = 200)
+{
+    QTimer::singleShot(20, [action, essais] {
+        if (auto* d = qobject_cast<Dialogue*>(QApplication::activeModalWidget()))
+            action(*d);
+        else if (essais > 0)
+            QuandModal<Dialogue>(action, essais - 1);
+    });
+}
 
 class DialoguesScriptes : public Zent::DialoguesFichier {
 public:
@@ -66,6 +81,14 @@ protected:
     }
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
     static void Attend() { QTest::qWait(20); }
+    // Lets queued work (closes, deferred deletes) run until the condition
+    // holds, for at most two seconds: slow machines take longer.
+    static bool AttendQue(const std::function<bool()>& condition)
+    {
+        for (int i = 0; i < 200 && !condition(); ++i)
+            QTest::qWait(10);
+        return condition();
+    }
 
     Zent::VueTableTemps& Table() { return fenetre->DocumentActif()->Table(); }
     // Moves to a cell of the time table (grid coordinates, title row 0).

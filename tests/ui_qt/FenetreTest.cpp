@@ -169,9 +169,8 @@ TEST_F(Application, OpeningMissingAndBrokenFiles)
     casse.write("VersionFichier ; 3\nTypeAppareil ; Zentora\n");
     casse.close();
     EXPECT_EQ(fenetre->OuvreFichier(Chemin("casse.tir")), nullptr);
-    Attend();
-    EXPECT_TRUE(fenetre->Documents().empty());
-    EXPECT_FALSE(fenetre->Commande(Action::Enregistrer)->isEnabled());
+    EXPECT_TRUE(AttendQue([&] { return fenetre->Documents().empty(); }));
+    EXPECT_TRUE(AttendQue([&] { return !fenetre->Commande(Action::Enregistrer)->isEnabled(); }));
 }
 
 TEST_F(Application, ClosingAsksAndCancelKeepsTheDocument)
@@ -180,15 +179,14 @@ TEST_F(Application, ClosingAsksAndCancelKeepsTheDocument)
     doc->Document().TableauOnChange();
     messages.reponses.push_back(Reponse::Annuler);
     fenetre->Commande(Action::Fermer)->trigger();
-    Attend();
+    ASSERT_TRUE(AttendQue([&] { return !messages.affiches.empty(); }));
     ASSERT_EQ(fenetre->Documents().size(), 1u);
     EXPECT_EQ(messages.Dernier(), "Voulez-vous sauvegarder le fichier NONAME1 ?");
 
     messages.reponses.push_back(Reponse::Non);
     fenetre->Commande(Action::Fermer)->trigger();
-    Attend();
-    EXPECT_TRUE(fenetre->Documents().empty());
-    EXPECT_FALSE(fenetre->Commande(Action::Transfert)->isEnabled());
+    EXPECT_TRUE(AttendQue([&] { return fenetre->Documents().empty(); }));
+    EXPECT_TRUE(AttendQue([&] { return !fenetre->Commande(Action::Transfert)->isEnabled(); }));
 
     // Yes saves, then closes.
     FenetreDocument* autre = fenetre->FileNew();
@@ -196,8 +194,7 @@ TEST_F(Application, ClosingAsksAndCancelKeepsTheDocument)
     messages.reponses.push_back(Reponse::Oui);
     dialogues.reponses.push_back(Chemin("garde.tir"));
     fenetre->Commande(Action::Fermer)->trigger();
-    Attend();
-    EXPECT_TRUE(fenetre->Documents().empty());
+    EXPECT_TRUE(AttendQue([&] { return fenetre->Documents().empty(); }));
     EXPECT_TRUE(QFile::exists(Chemin("garde.tir")));
 }
 
@@ -207,17 +204,14 @@ TEST_F(Application, ExitWithTwoModifiedDocumentsAsksForEach)
     fenetre->FileNew()->Document().TableauOnChange();
     messages.reponses = {Reponse::Non, Reponse::Annuler};
     fenetre->close();
-    Attend();
-    Attend();
+    EXPECT_TRUE(AttendQue([&] { return messages.affiches.size() == 2 && fenetre->Documents().size() == 1; }));
     EXPECT_EQ(fenetre->Documents().size(), 1u);
     EXPECT_TRUE(fenetre->isVisible());
     EXPECT_EQ(messages.affiches.size(), 2u);
 
     messages.reponses = {Reponse::Non};
     fenetre->close();
-    Attend();
-    Attend();
-    EXPECT_TRUE(fenetre->Documents().empty());
+    EXPECT_TRUE(AttendQue([&] { return fenetre->Documents().empty() && !fenetre->isVisible(); }));
     EXPECT_FALSE(fenetre->isVisible());
 }
 
@@ -226,7 +220,7 @@ TEST_F(Application, NewDocumentNamesCountTheOpenOnes)
     fenetre->FileNew();
     fenetre->FileNew();
     fenetre->Zone()->subWindowList().first()->close();
-    Attend();
+    EXPECT_TRUE(AttendQue([&] { return fenetre->Zone()->subWindowList().size() == 1; }));
     EXPECT_EQ(fenetre->FileNew()->windowTitle(), "NONAME2");
 }
 
@@ -257,14 +251,11 @@ TEST_F(Application, VerificationListAndTransferGate)
     ASSERT_TRUE(Va(1, 2));
     // The list dialog is modal: read it, then close it as the user would.
     QStringList lignes;
-    QTimer::singleShot(50, [&lignes] {
-        auto* dialogue = qobject_cast<DialogueListe*>(QApplication::activeModalWidget());
-        if (!dialogue)
-            return;
-        for (int i = 0; i < dialogue->Liste()->count(); ++i)
-            lignes << dialogue->Liste()->item(i)->text();
-        dialogue->grab().save(Captures() + "/verification-fr.png");
-        dialogue->reject();
+    QuandModal<DialogueListe>([&lignes](DialogueListe& dialogue) {
+        for (int i = 0; i < dialogue.Liste()->count(); ++i)
+            lignes << dialogue.Liste()->item(i)->text();
+        dialogue.grab().save(Captures() + "/verification-fr.png");
+        dialogue.reject();
     });
     fenetre->Commande(Action::Transfert)->trigger(); // no name: one error, blocked
     EXPECT_EQ(lignes, QStringList{QString::fromUtf8("Nom Programme ERREUR : Vous n'avez pas saisi de nom pour le "

@@ -23,16 +23,6 @@ namespace {
 
 QString Captures() { return QStringLiteral(ZENTORA_BINARY_DIR "/screenshots"); }
 
-// Acts on the next modal dialog once it is shown.
-template <typename Dialogue>
-void QuandModal(std::function<void(Dialogue&)> action)
-{
-    QTimer::singleShot(30, [action] {
-        if (auto* d = qobject_cast<Dialogue*>(QApplication::activeModalWidget()))
-            action(*d);
-    });
-}
-
 void AjouteParLeDialogue(FenetrePrincipale& fenetre, const QString& nom, const QString& serie)
 {
     QuandModal<DialogueAjoutSatelite>([nom, serie](DialogueAjoutSatelite& d) {
