@@ -310,10 +310,12 @@ SousFenetreDocument::SousFenetreDocument(FenetreDocument* document) : Contenu(do
 void SousFenetreDocument::closeEvent(QCloseEvent* evenement)
 {
     Contenu->Document().ValidationSaisies();
-    if (Contenu->Document().FormClose() == ReponseFermeture::Fermer)
+    if (EstFermee || Contenu->Document().FormClose() == ReponseFermeture::Fermer) {
+        EstFermee = true;
         evenement->accept();
-    else
+    } else {
         evenement->ignore();
+    }
 }
 
 } // namespace Zent

@@ -90,12 +90,15 @@ class SousFenetreDocument : public QMdiSubWindow {
 public:
     explicit SousFenetreDocument(FenetreDocument* document);
     FenetreDocument* Document() const { return Contenu; }
+    // Closed and waiting for its deferred destruction: no longer a document.
+    bool Fermee() const { return EstFermee; }
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
     FenetreDocument* Contenu;
+    bool EstFermee = false;
 };
 
 } // namespace Zent

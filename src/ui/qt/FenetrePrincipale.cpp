@@ -321,21 +321,31 @@ void FenetrePrincipale::EtatAvecDocument()
     Active(Action::ConfigurationPort, true);
 }
 
+std::vector<SousFenetreDocument*> FenetrePrincipale::SousFenetres() const
+{
+    // A closed window stays listed until its deferred destruction.
+    std::vector<SousFenetreDocument*> fenetres;
+    for (QMdiSubWindow* f : Mdi->subWindowList())
+        if (auto* sous = dynamic_cast<SousFenetreDocument*>(f); sous && !sous->Fermee())
+            fenetres.push_back(sous);
+    return fenetres;
+}
+
 std::vector<FenetreDocument*> FenetrePrincipale::Documents() const
 {
     std::vector<FenetreDocument*> documents;
-    for (QMdiSubWindow* f : Mdi->subWindowList())
-        if (auto* sous = dynamic_cast<SousFenetreDocument*>(f))
-            documents.push_back(sous->Document());
+    for (SousFenetreDocument* sous : SousFenetres())
+        documents.push_back(sous->Document());
     return documents;
 }
 
 SousFenetreDocument* FenetrePrincipale::SousFenetreActive() const
 {
     auto* active = dynamic_cast<SousFenetreDocument*>(Mdi->activeSubWindow());
-    if (!active && !Mdi->subWindowList().isEmpty())
-        active = dynamic_cast<SousFenetreDocument*>(Mdi->subWindowList().first());
-    return active;
+    if (active && !active->Fermee())
+        return active;
+    const auto fenetres = SousFenetres();
+    return fenetres.empty() ? nullptr : fenetres.front();
 }
 
 FenetreDocument* FenetrePrincipale::DocumentActif() const
@@ -371,7 +381,7 @@ FenetreDocument* FenetrePrincipale::NouvelleFenetre(const QString& titre)
     Mdi->addSubWindow(sous);
     connect(sous, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] {
-            if (Mdi->subWindowList().isEmpty())
+            if (SousFenetres().empty())
                 EtatSansDocument();
         });
     });
@@ -386,7 +396,7 @@ FenetreDocument* FenetrePrincipale::NouvelleFenetre(const QString& titre)
 FenetreDocument* FenetrePrincipale::FileNew()
 {
     EtatAvecDocument();
-    FenetreDocument* d = NouvelleFenetre(QStringLiteral("NONAME%1").arg(Mdi->subWindowList().size() + 1));
+    FenetreDocument* d = NouvelleFenetre(QStringLiteral("NONAME%1").arg(SousFenetres().size() + 1));
     Active(Action::ProgrammerSatelite, false);
     return d;
 }
@@ -411,8 +421,8 @@ FenetreDocument* FenetrePrincipale::OuvreFichier(const QString& choisi)
         document->Document().SetNomFichier(DepuisQt(info.absoluteFilePath()));
         if (!document->Document().LectureFichier(DepuisQt(info.absoluteFilePath()))) {
             // A refused file leaves no window behind (its modified flag is clear).
-            for (QMdiSubWindow* f : Mdi->subWindowList())
-                if (auto* s = dynamic_cast<SousFenetreDocument*>(f); s && s->Document() == document)
+            for (SousFenetreDocument* s : SousFenetres())
+                if (s->Document() == document)
                     s->close();
             return nullptr;
         }
@@ -471,7 +481,7 @@ void FenetrePrincipale::FermeDocumentActif()
 {
     if (SousFenetreDocument* s = SousFenetreActive())
         s->close();
-    if (Mdi->subWindowList().isEmpty())
+    if (SousFenetres().empty())
         Active(Action::SuppressionSatelite, false);
 }
 
@@ -497,14 +507,14 @@ void FenetrePrincipale::TraiteFermeture(ReponseFermeture reponse)
 
 void FenetrePrincipale::closeEvent(QCloseEvent* evenement)
 {
-    const auto fenetres = Mdi->subWindowList();
-    if (fenetres.isEmpty()) {
+    const auto fenetres = SousFenetres();
+    if (fenetres.empty()) {
         evenement->accept();
         return;
     }
     FermetureEnCours = true;
     evenement->ignore();
-    fenetres.first()->close();
+    fenetres.front()->close();
 }
 
 void FenetrePrincipale::ActiveCommande(CommandeDocument commande, bool active)

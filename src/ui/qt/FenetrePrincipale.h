@@ -78,6 +78,7 @@ private:
     FenetreDocument* NouvelleFenetre(const QString& titre);
     FenetreDocument* DocumentDe(const TFenetreEnfant& document) const;
     SousFenetreDocument* SousFenetreActive() const;
+    std::vector<SousFenetreDocument*> SousFenetres() const;
     void Enregistre(FenetreDocument* document, bool sous);
     void TraiteFermeture(ReponseFermeture reponse);
     void EtatSansDocument();
