@@ -82,10 +82,10 @@ protected:
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
     static void Attend() { QTest::qWait(20); }
     // Lets queued work (closes, deferred deletes) run until the condition
-    // holds, for at most two seconds: slow machines take longer.
+    // holds, for at most ten seconds: slow machines take longer.
     static bool AttendQue(const std::function<bool()>& condition)
     {
-        for (int i = 0; i < 200 && !condition(); ++i)
+        for (int i = 0; i < 1000 && !condition(); ++i)
             QTest::qWait(10);
         return condition();
     }

@@ -205,6 +205,7 @@ TEST_F(Application, ExitWithTwoModifiedDocumentsAsksForEach)
     messages.reponses = {Reponse::Non, Reponse::Annuler};
     fenetre->close();
     EXPECT_TRUE(AttendQue([&] { return messages.affiches.size() == 2 && fenetre->Documents().size() == 1; }));
+    Attend(); // the main window handles the cancel answer, queued, before the next exit
     EXPECT_EQ(fenetre->Documents().size(), 1u);
     EXPECT_TRUE(fenetre->isVisible());
     EXPECT_EQ(messages.affiches.size(), 2u);
