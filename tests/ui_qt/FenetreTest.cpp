@@ -3,6 +3,7 @@
 #include "files/Configuration.h"
 #include "ui/qt/Qt1252.h"
 
+#include "ui/qt/BoiteAPropos.h"
 #include "ui/qt/DialogueListe.h"
 
 #include <QComboBox>
@@ -293,4 +294,18 @@ TEST_F(Application, ScreenshotsAndStartUpTimes)
     Attend();
     ASSERT_TRUE(fenetre->grab().save(Captures() + "/main-en.png"));
     EXPECT_TRUE(messages.affiches.empty()) << messages.Dernier();
+}
+
+TEST_F(Application, AboutBoxShowsTheVersion)
+{
+    QDir().mkpath(Captures());
+    QString version;
+    QuandModal<BoiteAPropos>([&version](BoiteAPropos& boite) {
+        if (auto* label = boite.findChild<QLabel*>(QStringLiteral("LabelVersion")))
+            version = label->text();
+        boite.grab().save(Captures() + "/a-propos-fr.png");
+        boite.accept();
+    });
+    fenetre->Commande(Action::APropos)->trigger();
+    EXPECT_EQ(version, "Version 3.6.7.68");
 }
