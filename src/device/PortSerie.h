@@ -6,8 +6,6 @@
 
 namespace Zent {
 
-// Results of the port operations: 0, or the platform error number.
-inline constexpr int PortOk = 0;
 
 enum class Lecture { Octet, Silence, Raccroche, Erreur };
 

@@ -69,7 +69,6 @@ public:
     void ChoixListeDeroulante(int item);
 
     bool SaisieEnCours() const { return Saisie; }
-    bool ToucheDecimaleActive() const { return ToucheDecimale; }
     bool AnnulationPossible() const { return CopieAnnulation != nullptr; }
 
     // Owner notifications: the change event, the undo notification (window

@@ -30,7 +30,6 @@ public:
     // Escape in the editor: the typed text is dropped, the model shown again.
     void AnnuleSaisie();
     void TextPourLeTireDesColones(std::vector<std::string>& textes, bool avecVoies) const;
-    bool EditionEnCours() const { return Edition; }
 
     std::function<void()> OnChange;
 

@@ -38,7 +38,6 @@ public:
     VueTableSatelite& TableSatelite() { return *VueSatelite; }
     QLineEdit* ChampTitre() const { return Titre; }
     QLineEdit* ChampSecours(int k) const { return Secours[static_cast<std::size_t>(k)]; }
-    QToolButton* FlecheHaut(int k) const { return Hauts[static_cast<std::size_t>(k)]; }
     QTabBar* Onglets() const { return BarreOnglets; }
     // The verification list dialog's logic, kept for the life of the window.
     TDilogueAfficheListe& ListeVerification() { return Liste; }
