@@ -27,86 +27,6 @@ std::uint32_t ConsoleZent::Connecte(int secondes)
     return LaLiaison.Connecte(secondes);
 }
 
-std::uint32_t ConsoleZent::LitTypeAppareil(std::array<char, 4>& type)
-{
-    type = {0, 0, 0, 0};
-    if (const std::uint32_t code = LaLiaison.VerifieConnexion(); code != 0)
-        return code;
-    if (const std::uint32_t code = LaLiaison.EcritOctet(0x86); code != 0)
-        return code;
-    for (int i = 0; i < 3; ++i) {
-        int v = 0;
-        if (const std::uint32_t code = LaLiaison.LitHexa(v, true); code != 0)
-            return code;
-        type[static_cast<std::size_t>(i)] = static_cast<char>(v & 0xFF);
-    }
-    return LaLiaison.SetErreur(0);
-}
-
-std::uint32_t ConsoleZent::VerifieTypeAppareil()
-{
-    std::array<char, 4> type{};
-    if (const std::uint32_t code = LitTypeAppareil(type); code != 0)
-        return code;
-    return LaLiaison.SetErreur(std::memcmp(type.data(), "Q52", 3) == 0 ? 0 : ErrTypeAppareil);
-}
-
-std::uint32_t ConsoleZent::LitOctetMemoire(std::uint16_t adresse, std::uint8_t& valeur)
-{
-    if (const std::uint32_t code = LaLiaison.VerifieConnexion(); code != 0)
-        return code;
-    Liaison& l = LaLiaison;
-    if (std::uint32_t c = l.EcritOctet(0x89); c != 0)
-        return c;
-    if (std::uint32_t c = l.EcritHexa(static_cast<std::uint8_t>(adresse >> 8)); c != 0)
-        return c;
-    if (std::uint32_t c = l.EcritHexa(static_cast<std::uint8_t>(adresse & 0xFF)); c != 0)
-        return c;
-    int v = 0;
-    if (std::uint32_t c = l.LitHexa(v, true); c != 0)
-        return c;
-    valeur = static_cast<std::uint8_t>(v & 0xFF);
-    return 0;
-}
-
-std::uint32_t ConsoleZent::EcritOctetMemoire(std::uint16_t adresse, std::uint8_t valeur)
-{
-    if (const std::uint32_t code = LaLiaison.VerifieConnexion(); code != 0)
-        return code;
-    Liaison& l = LaLiaison;
-    if (std::uint32_t c = l.EcritOctet(0x8B); c != 0)
-        return c;
-    if (std::uint32_t c = l.EcritHexa(static_cast<std::uint8_t>(adresse >> 8)); c != 0)
-        return c;
-    if (std::uint32_t c = l.EcritHexa(static_cast<std::uint8_t>(adresse & 0xFF)); c != 0)
-        return c;
-    if (std::uint32_t c = l.EcritHexa(valeur); c != 0)
-        return c;
-    l.GetHorloge().Dort(300);
-    std::uint8_t reponse = 0;
-    if (std::uint32_t c = l.LitOctet(reponse); c != 0)
-        return c;
-    return l.SetErreur(reponse == Ack ? 0 : ErrPasAck);
-}
-
-std::uint32_t ConsoleZent::LitMotMemoire(std::uint16_t adresse, std::uint16_t& mot)
-{
-    std::uint8_t bas = 0, haut = 0;
-    if (std::uint32_t c = LitOctetMemoire(adresse, bas); c != 0)
-        return c;
-    if (std::uint32_t c = LitOctetMemoire(static_cast<std::uint16_t>(adresse + 1), haut); c != 0)
-        return c;
-    mot = static_cast<std::uint16_t>(bas | (haut << 8));
-    return 0;
-}
-
-std::uint32_t ConsoleZent::EcritMotMemoire(std::uint16_t adresse, std::uint16_t mot)
-{
-    if (std::uint32_t c = EcritOctetMemoire(adresse, static_cast<std::uint8_t>(mot & 0xFF)); c != 0)
-        return c;
-    return EcritOctetMemoire(static_cast<std::uint16_t>(adresse + 1), static_cast<std::uint8_t>(mot >> 8));
-}
-
 std::uint32_t ConsoleZent::LitBloc(std::uint16_t adresse, std::uint8_t* tampon, int nombre)
 {
     Liaison& l = LaLiaison;
@@ -153,18 +73,6 @@ std::uint32_t ConsoleZent::EcritBloc(std::uint16_t adresse, const std::uint8_t* 
     if (std::uint32_t c = l.LitOctet(reponse); c != 0)
         return c;
     return l.SetErreur(reponse == Ack ? 0 : ErrPasAck);
-}
-
-std::uint32_t ConsoleZent::LitNumeroSerie(std::uint32_t& numero)
-{
-    std::uint16_t bas = 0, haut = 0;
-    if (std::uint32_t c = LitMotMemoire(AdresseNumeroSerie, bas); c != 0)
-        return c;
-    numero = bas;
-    if (std::uint32_t c = LitMotMemoire(static_cast<std::uint16_t>(AdresseNumeroSerie + 2), haut); c != 0)
-        return c;
-    numero = bas + 65536u * haut;
-    return 0;
 }
 
 std::uint32_t ConsoleZent::EcritMotPasseTir(std::uint16_t motPasse) { return EcritMotMemoire(AdresseMotPasse, motPasse); }
@@ -276,12 +184,17 @@ std::uint16_t ConsoleZent::AdresseTirs(int emplacement, std::int32_t debut) cons
 
 int ConsoleZent::EntreesDansPage(std::uint16_t adresse) const { return (TaillePage - adresse % TaillePage) / 4; }
 
-std::uint32_t ConsoleZent::EcritPageTirs(int emplacement, std::int32_t& debut)
+std::uint32_t ConsoleZent::VerifiePage(int emplacement, std::int32_t debut)
 {
     if (!IndexEmplacementValide(emplacement))
         return ErrIndexEmplacement;
-    if (debut < 0 || debut >= NbTirMax)
-        return LaLiaison.SetErreur(ErrIndexHorsTable);
+    return LaLiaison.SetErreur(debut < 0 || debut >= NbTirMax ? ErrIndexHorsTable : 0);
+}
+
+std::uint32_t ConsoleZent::EcritPageTirs(int emplacement, std::int32_t& debut)
+{
+    if (const std::uint32_t code = VerifiePage(emplacement, debut); code != 0)
+        return code;
     const std::uint16_t adresse = AdresseTirs(emplacement, debut);
     const int place = EntreesDansPage(adresse);
     std::vector<std::uint8_t> entrees;
@@ -297,10 +210,8 @@ std::uint32_t ConsoleZent::EcritPageTirs(int emplacement, std::int32_t& debut)
 
 std::uint32_t ConsoleZent::VerifiePageTirs(int emplacement, std::int32_t& debut)
 {
-    if (!IndexEmplacementValide(emplacement))
-        return ErrIndexEmplacement;
-    if (debut < 0 || debut >= NbTirMax)
-        return LaLiaison.SetErreur(ErrIndexHorsTable);
+    if (const std::uint32_t code = VerifiePage(emplacement, debut); code != 0)
+        return code;
     const std::uint16_t adresse = AdresseTirs(emplacement, debut);
     const int octets = TaillePage - adresse % TaillePage;
     std::vector<std::uint8_t> lu(static_cast<std::size_t>(octets));

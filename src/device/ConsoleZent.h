@@ -33,15 +33,15 @@ public:
     std::uint32_t Connecte(int secondes);
     std::uint32_t Deconnecte() { return LaLiaison.Deconnecte(); }
 
-    std::uint32_t LitTypeAppareil(std::array<char, 4>& type);
-    std::uint32_t VerifieTypeAppareil();
-    std::uint32_t LitOctetMemoire(std::uint16_t adresse, std::uint8_t& valeur);
-    std::uint32_t EcritOctetMemoire(std::uint16_t adresse, std::uint8_t valeur);
-    std::uint32_t LitMotMemoire(std::uint16_t adresse, std::uint16_t& mot);
-    std::uint32_t EcritMotMemoire(std::uint16_t adresse, std::uint16_t mot);
+    std::uint32_t LitTypeAppareil(std::array<char, 4>& type) { return LaLiaison.LitTypeAppareil(type); }
+    std::uint32_t VerifieTypeAppareil() { return LaLiaison.VerifieTypeAppareil("Q52"); }
+    std::uint32_t LitOctetMemoire(std::uint16_t adresse, std::uint8_t& v) { return LaLiaison.LitOctetMemoire(adresse, v); }
+    std::uint32_t EcritOctetMemoire(std::uint16_t adresse, std::uint8_t v) { return LaLiaison.EcritOctetMemoire(adresse, v); }
+    std::uint32_t LitMotMemoire(std::uint16_t adresse, std::uint16_t& mot) { return LaLiaison.LitMotMemoire(adresse, mot); }
+    std::uint32_t EcritMotMemoire(std::uint16_t adresse, std::uint16_t mot) { return LaLiaison.EcritMotMemoire(adresse, mot); }
     std::uint32_t LitBloc(std::uint16_t adresse, std::uint8_t* tampon, int nombre);
     std::uint32_t EcritBloc(std::uint16_t adresse, const std::uint8_t* tampon, int nombre);
-    std::uint32_t LitNumeroSerie(std::uint32_t& numero);
+    std::uint32_t LitNumeroSerie(std::uint32_t& numero) { return LaLiaison.LitNumeroSerie(AdresseNumeroSerie, numero); }
     std::uint32_t EcritMotPasseTir(std::uint16_t motPasse);
 
     bool IndexEmplacementValide(int emplacement);
@@ -65,7 +65,8 @@ public:
     bool SuiteEcritureListe();
 
 private:
-    // Entries of records debut.. that fit in the page from the slot's address.
+    // Slot and start index of a page of shot entries: 0, 100026 or 100012.
+    std::uint32_t VerifiePage(int emplacement, std::int32_t debut);
     std::uint16_t AdresseTirs(int emplacement, std::int32_t debut) const;
     int EntreesDansPage(std::uint16_t adresse) const;
 

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace Zent {
 
@@ -62,6 +63,18 @@ Liaison::~Liaison()
 
 void Liaison::Pause(int millisecondes) { LHorloge.Dort(millisecondes); }
 
+void Liaison::Attend(int console, int satelite)
+{
+    if (Type == Variante::Console) {
+        Pause(console);
+        return;
+    }
+    // The satellite link waits on the tick rather than sleeping.
+    const auto debut = LHorloge.Tic();
+    while (LHorloge.Tic() - debut < satelite)
+        LHorloge.Dort(1);
+}
+
 void Liaison::SetNumeroPort(std::int32_t numero)
 {
     NumeroPort = numero > 0 ? numero : (Type == Variante::Console ? 2 : 1);
@@ -114,13 +127,7 @@ std::uint32_t Liaison::VideLigne()
 {
     if (!Port->Ouvert())
         return SetErreur(ErrPortFerme);
-    if (Type == Variante::Console) {
-        Pause(1000);
-    } else {
-        const auto debut = LHorloge.Tic();
-        while (LHorloge.Tic() - debut < 1000)
-            LHorloge.Dort(1); // the satellite link waits on the tick
-    }
+    Attend(1000, 1000);
     const int e = Port->Purge();
     return SetErreur(static_cast<std::uint32_t>(e));
 }
@@ -314,6 +321,100 @@ std::uint32_t Liaison::CommandeAck(std::uint8_t commande)
     if (const std::uint32_t code = LitOctet(reponse); code != 0)
         return code;
     return SetErreur(reponse == Ack ? 0 : ErrPasAck);
+}
+
+std::uint32_t Liaison::LitTypeAppareil(std::array<char, 4>& type)
+{
+    type = {0, 0, 0, 0};
+    if (const std::uint32_t code = VerifieConnexion(); code != 0)
+        return code;
+    if (const std::uint32_t code = EcritOctet(0x86); code != 0)
+        return code;
+    for (std::size_t i = 0; i < 3; ++i) {
+        int v = 0;
+        if (const std::uint32_t code = LitHexa(v, true); code != 0)
+            return code;
+        type[i] = static_cast<char>(v & 0xFF);
+    }
+    return SetErreur(0);
+}
+
+std::uint32_t Liaison::VerifieTypeAppareil(const char* attendu)
+{
+    std::array<char, 4> type{};
+    if (const std::uint32_t code = LitTypeAppareil(type); code != 0)
+        return code;
+    return SetErreur(std::memcmp(type.data(), attendu, 3) == 0 ? 0 : ErrTypeAppareil);
+}
+
+std::uint32_t Liaison::EcritAdresse(std::uint16_t adresse)
+{
+    if (Type == Variante::Console)
+        if (const std::uint32_t code = EcritHexa(static_cast<std::uint8_t>(adresse >> 8)); code != 0)
+            return code;
+    return EcritHexa(static_cast<std::uint8_t>(adresse & 0xFF));
+}
+
+std::uint32_t Liaison::LitOctetMemoire(std::uint16_t adresse, std::uint8_t& valeur)
+{
+    if (const std::uint32_t code = VerifieConnexion(); code != 0)
+        return code;
+    if (const std::uint32_t code = EcritOctet(0x89); code != 0)
+        return code;
+    if (const std::uint32_t code = EcritAdresse(adresse); code != 0)
+        return code;
+    int v = 0;
+    if (const std::uint32_t code = LitHexa(v, true); code != 0)
+        return code;
+    valeur = static_cast<std::uint8_t>(v & 0xFF);
+    return 0;
+}
+
+std::uint32_t Liaison::EcritOctetMemoire(std::uint16_t adresse, std::uint8_t valeur)
+{
+    if (const std::uint32_t code = VerifieConnexion(); code != 0)
+        return code;
+    if (const std::uint32_t code = EcritOctet(0x8B); code != 0)
+        return code;
+    if (const std::uint32_t code = EcritAdresse(adresse); code != 0)
+        return code;
+    if (const std::uint32_t code = EcritHexa(valeur); code != 0)
+        return code;
+    Attend(300, 10);
+    std::uint8_t reponse = 0;
+    if (const std::uint32_t code = LitOctet(reponse); code != 0)
+        return code;
+    return SetErreur(reponse == Ack ? 0 : ErrPasAck);
+}
+
+std::uint32_t Liaison::LitMotMemoire(std::uint16_t adresse, std::uint16_t& mot)
+{
+    std::uint8_t bas = 0, haut = 0;
+    if (const std::uint32_t code = LitOctetMemoire(adresse, bas); code != 0)
+        return code;
+    if (const std::uint32_t code = LitOctetMemoire(static_cast<std::uint16_t>(adresse + 1), haut); code != 0)
+        return code;
+    mot = static_cast<std::uint16_t>(bas | (haut << 8));
+    return 0;
+}
+
+std::uint32_t Liaison::EcritMotMemoire(std::uint16_t adresse, std::uint16_t mot)
+{
+    if (const std::uint32_t code = EcritOctetMemoire(adresse, static_cast<std::uint8_t>(mot & 0xFF)); code != 0)
+        return code;
+    return EcritOctetMemoire(static_cast<std::uint16_t>(adresse + 1), static_cast<std::uint8_t>(mot >> 8));
+}
+
+std::uint32_t Liaison::LitNumeroSerie(std::uint16_t adresse, std::uint32_t& numero)
+{
+    std::uint16_t bas = 0, haut = 0;
+    if (const std::uint32_t code = LitMotMemoire(adresse, bas); code != 0)
+        return code;
+    numero = bas;
+    if (const std::uint32_t code = LitMotMemoire(static_cast<std::uint16_t>(adresse + 2), haut); code != 0)
+        return code;
+    numero = bas + 65536u * haut;
+    return 0;
 }
 
 } // namespace Zent

@@ -3,6 +3,7 @@
 #include "device/Horloge.h"
 #include "device/PortSerie.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -60,6 +61,18 @@ public:
     std::uint32_t ChangeVitesse(int baud);
     // A command byte answered by ACK (satellite programming mode and its end).
     std::uint32_t CommandeAck(std::uint8_t commande);
+
+    // Identification and byte memory, the same on both devices but for the
+    // address width (console 16 bits, high byte first; satellite 8 bits) and
+    // the pause before a write's acknowledgement.
+    std::uint32_t LitTypeAppareil(std::array<char, 4>& type);
+    std::uint32_t VerifieTypeAppareil(const char* attendu);
+    std::uint32_t LitOctetMemoire(std::uint16_t adresse, std::uint8_t& valeur);
+    std::uint32_t EcritOctetMemoire(std::uint16_t adresse, std::uint8_t valeur);
+    std::uint32_t LitMotMemoire(std::uint16_t adresse, std::uint16_t& mot);
+    std::uint32_t EcritMotMemoire(std::uint16_t adresse, std::uint16_t mot);
+    // Two little-endian words from the address; the low word is kept when the high one fails.
+    std::uint32_t LitNumeroSerie(std::uint16_t adresse, std::uint32_t& numero);
     std::uint32_t GetDerniereErreur() const { return DerniereErreur; }
     std::uint32_t SetErreur(std::uint32_t code) { return DerniereErreur = code; }
 
@@ -77,6 +90,9 @@ public:
 
 private:
     void Pause(int millisecondes);
+    // The console sleeps, the satellite busy-waits: each its own duration.
+    void Attend(int console, int satelite);
+    std::uint32_t EcritAdresse(std::uint16_t adresse);
 
     Variante Type;
     std::unique_ptr<PortSerie> Port;

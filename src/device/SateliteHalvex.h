@@ -25,14 +25,14 @@ public:
     std::uint32_t GetDerniereErreur() const { return LaLiaison.GetDerniereErreur(); }
 
     std::uint32_t EntreModeProgrammation();
-    std::uint32_t LitTypeAppareil(std::array<char, 4>& type);
-    std::uint32_t VerifieTypeAppareil();
+    std::uint32_t LitTypeAppareil(std::array<char, 4>& type) { return LaLiaison.LitTypeAppareil(type); }
+    std::uint32_t VerifieTypeAppareil() { return LaLiaison.VerifieTypeAppareil(Sate::TypeAppareilSatelite); }
     std::uint32_t LitVersionCarte(int& version);
-    std::uint32_t LitOctetMemoire(std::uint8_t adresse, std::uint8_t& valeur);
-    std::uint32_t EcritOctetMemoire(std::uint8_t adresse, std::uint8_t valeur);
-    std::uint32_t LitMotMemoire(std::uint8_t adresse, std::uint16_t& mot);
-    std::uint32_t EcritMotMemoire(std::uint8_t adresse, std::uint16_t mot);
-    std::uint32_t LitNumeroSerie(std::uint32_t& numero);
+    std::uint32_t LitOctetMemoire(std::uint8_t adresse, std::uint8_t& v) { return LaLiaison.LitOctetMemoire(adresse, v); }
+    std::uint32_t EcritOctetMemoire(std::uint8_t adresse, std::uint8_t v) { return LaLiaison.EcritOctetMemoire(adresse, v); }
+    std::uint32_t LitMotMemoire(std::uint8_t adresse, std::uint16_t& mot) { return LaLiaison.LitMotMemoire(adresse, mot); }
+    std::uint32_t EcritMotMemoire(std::uint8_t adresse, std::uint16_t mot) { return LaLiaison.EcritMotMemoire(adresse, mot); }
+    std::uint32_t LitNumeroSerie(std::uint32_t& numero) { return LaLiaison.LitNumeroSerie(AdresseNumSerieSat, numero); }
     std::uint32_t LitVersionLogiciel(int& majeure, int& mineure);
     void DebutEcritureTableVoies();
     std::uint32_t SuiteEcritureTableVoies();

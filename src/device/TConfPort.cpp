@@ -1,7 +1,5 @@
 #include "device/TConfPort.h"
 
-#include "device/RegistrePorts.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -79,7 +77,7 @@ bool TConfPort::RecherchePorts()
         return false;
     }
     for (const PortTrouve& p : *ports) {
-        std::string label = "COM" + std::to_string(RegistrePorts::Global().NumeroDe(p.Chemin)) + " (" + p.Chemin + ")";
+        std::string label = "COM" + std::to_string(Registre.NumeroDe(p.Chemin)) + " (" + p.Chemin + ")";
         if (p.Fabricant)
             label += std::string(" : ") + MarqueFabricant;
         if (std::find(Labels.begin(), Labels.end(), label) == Labels.end())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/RegistrePorts.h"
 #include "model/Textes.h"
 
 #include <optional>
@@ -42,7 +43,10 @@ inline constexpr const char* MarqueFabricant = "TOVAREX";
 // bridge marked and preselected, the previous choice kept while it exists.
 class TConfPort {
 public:
-    explicit TConfPort(SourcePorts& source) : Source(source) {}
+    explicit TConfPort(SourcePorts& source, RegistrePorts& registre = RegistrePorts::Global())
+        : Source(source), Registre(registre)
+    {
+    }
 
     bool RecherchePorts();
     std::int32_t GetNumeroPortChoisi();
@@ -65,6 +69,7 @@ public:
 
 private:
     SourcePorts& Source;
+    RegistrePorts& Registre;
     Langue LangueCourante = Francais;
     std::vector<std::string> Labels;
     int Index = -1;

@@ -19,13 +19,13 @@ public:
     std::optional<std::vector<PortTrouve>> Ports() override { return ports; }
 };
 
-// Paths numbered 1 to n in the process's registry.
-std::vector<std::string> Chemins(int n)
+// Paths numbered 1 to n in a registry of the test's own.
+std::vector<std::string> Chemins(RegistrePorts& registre, int n)
 {
     std::vector<std::string> chemins;
     for (int i = 1; i <= n; ++i) {
         chemins.push_back("/dev/ttyFAUX" + std::to_string(i));
-        EXPECT_EQ(RegistrePorts::Global().NumeroDe(chemins.back()), i);
+        EXPECT_EQ(registre.NumeroDe(chemins.back()), i);
     }
     return chemins;
 }
@@ -34,10 +34,11 @@ std::vector<std::string> Chemins(int n)
 
 TEST(TConfPort, TheBridgeWinsAndLabelsSortAsText)
 {
-    const auto c = Chemins(10);
+    RegistrePorts registre;
+    const auto c = Chemins(registre, 10);
     SourceScriptee source;
     source.ports = std::vector<PortTrouve>{{c[0], false}, {c[1], false}, {c[9], true}};
-    TConfPort selecteur(source);
+    TConfPort selecteur(source, registre);
     EXPECT_FALSE(selecteur.PortPresent());
     EXPECT_EQ(selecteur.GetNumeroPortChoisi(), 10); // the first use searches
     EXPECT_EQ(selecteur.ListePorts(), (std::vector<std::string>{"COM1 (/dev/ttyFAUX1)",

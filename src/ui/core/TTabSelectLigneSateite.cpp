@@ -108,34 +108,33 @@ TTabSelectLigneSateite::Libelles TTabSelectLigneSateite::Textes() const
             Formate(TexteVoie.Selon(l), {NumeroVoie})};
 }
 
-Position PlacementSelecteur(const Rectangle& cellule, int cw, int ch, int w, int h)
+namespace {
+
+// One axis: the picker (taille) beside the cell [debut, fin) in a client of
+// size `client`; the two axes are placed independently.
+int PlaceSurAxe(int debut, int fin, int client, int taille)
 {
-    const int L = cellule.Gauche, T = cellule.Haut, R = cellule.Droite, B = cellule.Bas;
-    const int droite = cw - R, gauche = L, dessous = ch - B, dessus = T;
-    Position p{R, B};
-    if (w > droite && w < gauche)
-        p.Gauche = L - w;
-    if (h > dessous && h < dessus)
-        p.Haut = T - h;
-    if (w > gauche && w > droite && w < cw) {
-        const int d = (w - (R - L)) / 2;
-        if (d < gauche && d < droite)
-            p.Gauche = L - d;
-        else if (d > gauche)
-            p.Gauche = 0;
+    const int apres = client - fin, avant = debut;
+    int p = fin;
+    if (taille > apres && taille < avant)
+        p = debut - taille;
+    if (taille > avant && taille > apres && taille < client) {
+        const int d = (taille - (fin - debut)) / 2;
+        if (d < avant && d < apres)
+            p = debut - d;
+        else if (d > avant)
+            p = 0;
         else
-            p.Gauche = cw - w;
-    }
-    if (h > dessus && h > dessous && h < ch) {
-        const int d = (h - (B - T)) / 2;
-        if (d < dessus && d < dessous)
-            p.Haut = T - d;
-        else if (d > dessus)
-            p.Haut = 0;
-        else
-            p.Haut = ch - h;
+            p = client - taille;
     }
     return p;
+}
+
+} // namespace
+
+Position PlacementSelecteur(const Rectangle& cellule, int cw, int ch, int w, int h)
+{
+    return {PlaceSurAxe(cellule.Gauche, cellule.Droite, cw, w), PlaceSurAxe(cellule.Haut, cellule.Bas, ch, h)};
 }
 
 } // namespace Zent

@@ -548,30 +548,26 @@ void FenetrePrincipale::AfficheListeVerification(TFenetreEnfant& document)
 
 void FenetrePrincipale::AjoutSatelite()
 {
-    FenetreDocument* fenetre = DocumentActif();
-    if (!fenetre)
-        return;
-    fenetre->Document().ValidationSaisies();
-    TDialogAjoutSatelite logique(Msg, Sonore);
-    logique.SetLangue(LangueCourante);
-    DialogueAjoutSatelite dialogue(this);
-    FluxAjoutSatelite(fenetre->Document(), logique, dialogue, Msg, Sonore);
-    fenetre->Rafraichit();
+    SurDocument([this](FenetreDocument& fenetre) {
+        fenetre.Document().ValidationSaisies();
+        TDialogAjoutSatelite logique(Msg, Sonore);
+        logique.SetLangue(LangueCourante);
+        DialogueAjoutSatelite dialogue(this);
+        FluxAjoutSatelite(fenetre.Document(), logique, dialogue, Msg, Sonore);
+    });
 }
 
 void FenetrePrincipale::SuppressionSatelite()
 {
-    FenetreDocument* fenetre = DocumentActif();
-    if (!fenetre)
-        return;
-    fenetre->Document().ValidationSaisies();
-    TDialogSupressionSat logique;
-    logique.SetLangue(LangueCourante);
-    FluxSuppressionSatelite(fenetre->Document(), logique, [this](TDialogSupressionSat& l) {
-        DialogueSuppressionSat dialogue(l, this);
-        return dialogue.exec() == QDialog::Accepted;
+    SurDocument([this](FenetreDocument& fenetre) {
+        fenetre.Document().ValidationSaisies();
+        TDialogSupressionSat logique;
+        logique.SetLangue(LangueCourante);
+        FluxSuppressionSatelite(fenetre.Document(), logique, [this](TDialogSupressionSat& l) {
+            DialogueSuppressionSat dialogue(l, this);
+            return dialogue.exec() == QDialog::Accepted;
+        });
     });
-    fenetre->Rafraichit();
 }
 
 void FenetrePrincipale::PasEncoreDisponible()
